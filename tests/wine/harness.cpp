@@ -1,0 +1,384 @@
+#include "harness.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+
+void Pump(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= milliseconds)
+            return;
+        MsgWaitForMultipleObjects(0, NULL, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs)
+            return done();
+        Pump(10);
+    }
+    return true;
+}
+
+DWORD WaitForExit(HANDLE process, DWORD timeoutMs)
+{
+    WaitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process, &code);
+    return code;
+}
+
+std::string ProgramPath(const char* exeName)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + exeName;
+}
+
+static bool Launch(const std::string& commandLine, PROCESS_INFORMATION* process)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back(0);
+    *process = PROCESS_INFORMATION{};
+    return CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, process) != 0;
+}
+
+struct Search {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+static BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM value)
+{
+    Search* search = (Search*)value;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) && ClassOf(window) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static HWND WaitForWindow(DWORD processId, const char* className)
+{
+    Search search = {processId, className, NULL};
+    WaitUntil([&] {
+        EnumWindows(FindVisibleWindowOf, (LPARAM)&search);
+        return search.found != NULL;
+    }, 10000);
+    return search.found;
+}
+
+bool StartTarnvik(Tarnvik* tarnvik)
+{
+    tarnvik->main = NULL;
+    if (!Launch("\"" + ProgramPath("tarnvik.exe") + "\"", &tarnvik->process))
+        return false;
+    tarnvik->main = WaitForWindow(tarnvik->process.dwProcessId, "TarnvikMainWindow");
+    return tarnvik->main != NULL;
+}
+
+DWORD CloseTarnvik(Tarnvik* tarnvik)
+{
+    PostMessageA(tarnvik->main, WM_CLOSE, 0, 0);
+    return WaitForExit(tarnvik->process.hProcess);
+}
+
+void StopTarnvik(Tarnvik* tarnvik)
+{
+    if (!tarnvik->process.hProcess)
+        return;
+    if (WaitForSingleObject(tarnvik->process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(tarnvik->process.hProcess, 99);
+        WaitForExit(tarnvik->process.hProcess, 5000);
+    }
+    CloseHandle(tarnvik->process.hProcess);
+    CloseHandle(tarnvik->process.hThread);
+    tarnvik->process = PROCESS_INFORMATION{};
+}
+
+struct ChildSearch {
+    int id;
+    HWND found;
+};
+
+static BOOL CALLBACK FindChildById(HWND window, LPARAM value)
+{
+    ChildSearch* search = (ChildSearch*)value;
+    if (GetDlgCtrlID(window) == search->id) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Control(const Tarnvik& tarnvik, int id)
+{
+    ChildSearch search = {id, NULL};
+    EnumChildWindows(tarnvik.main, FindChildById, (LPARAM)&search);  // descends into the tab control
+    return search.found;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[4096];
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &length))
+        return "<no answer>";
+    return std::string(text, length);
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[256];
+    int length = GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? length : 0);
+}
+
+RECT RectInParent(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(NULL, GetParent(window), (POINT*)&rect, 2);
+    return rect;
+}
+
+std::vector<ListItem> ListItems(HWND list)
+{
+    std::vector<ListItem> items;
+    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; i++) {
+        char text[1024];
+        LRESULT length = SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
+        LPARAM value = SendMessageA(list, LB_GETITEMDATA, i, 0);
+        items.push_back({std::string(text, length > 0 ? length : 0), value});
+    }
+    return items;
+}
+
+// Tab control messages carry pointers that are not marshalled between
+// processes: the structures live in a buffer inside Tarnvik's process.
+struct RemoteBuffer {
+    HANDLE process;
+    char* address;
+};
+
+static RemoteBuffer OpenRemote(HWND window, SIZE_T size)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    RemoteBuffer remote;
+    remote.process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    remote.address = (char*)VirtualAllocEx(remote.process, NULL, size, MEM_COMMIT, PAGE_READWRITE);
+    return remote;
+}
+
+static void CloseRemote(RemoteBuffer* remote)
+{
+    VirtualFreeEx(remote->process, remote->address, 0, MEM_RELEASE);
+    CloseHandle(remote->process);
+}
+
+std::string TabText(HWND tab, int index)
+{
+    RemoteBuffer remote = OpenRemote(tab, 4096);
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = remote.address + 1024;
+    item.cchTextMax = 256;
+    WriteProcessMemory(remote.process, remote.address, &item, sizeof item, NULL);
+    std::string text;
+    if (SendMessageA(tab, TCM_GETITEMA, index, (LPARAM)remote.address)) {
+        char buffer[256] = {};
+        ReadProcessMemory(remote.process, remote.address + 1024, buffer, 255, NULL);
+        text = buffer;
+    }
+    CloseRemote(&remote);
+    return text;
+}
+
+RECT TabItemRect(HWND tab, int index)
+{
+    RemoteBuffer remote = OpenRemote(tab, 4096);
+    RECT rect = {};
+    SendMessageA(tab, TCM_GETITEMRECT, index, (LPARAM)remote.address);
+    ReadProcessMemory(remote.process, remote.address, &rect, sizeof rect, NULL);
+    CloseRemote(&remote);
+    return rect;
+}
+
+HWND FocusOf(HWND anyWindowOfThread)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfThread, NULL), &info);
+    return info.hwndFocus;
+}
+
+static BOOL CALLBACK CollectVisibleTitled(HWND window, LPARAM value)
+{
+    char title[8];
+    if (IsWindowVisible(window) && GetWindowTextA(window, title, sizeof title) > 0)
+        ((std::vector<HWND>*)value)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> VisibleTitledWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectVisibleTitled, (LPARAM)&windows);
+    return windows;
+}
+
+void Click(HWND window, int x, int y)
+{
+    LPARAM at = MAKELPARAM(x, y);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
+void DoubleClick(HWND window, int x, int y)
+{
+    LPARAM at = MAKELPARAM(x, y);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+    PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
+void DoubleClickItem(HWND list, int position)
+{
+    int height = (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    SendMessageA(list, LB_SETTOPINDEX, position, 0);
+    int top = (int)SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    DoubleClick(list, 20, (position - top) * height + height / 2);
+}
+
+void ClickButton(HWND button)
+{
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+static LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND MakeFixtureWindow(const char* title, bool visible)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = FixtureProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+        wc.lpszClassName = "TarnvikTestFixture";
+        registered = RegisterClassA(&wc) != 0;
+    }
+    HWND window = CreateWindowExA(0, "TarnvikTestFixture", title, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, NULL, NULL,
+                                  GetModuleHandleA(NULL), NULL);
+    if (visible)
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+    return window;
+}
+
+static std::string TempLogPath()
+{
+    char folder[MAX_PATH], path[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    GetTempFileNameA(folder, "chat", 0, path);
+    return path;
+}
+
+bool StartPracticeChat(PracticeChat* chat, const char* title)
+{
+    chat->window = NULL;
+    chat->logPath = TempLogPath();
+    std::string line = "\"" + ProgramPath("practice_chat.exe") + "\" --log \"" + chat->logPath + "\" --title \"" + title + "\"";
+    if (!Launch(line, &chat->process))
+        return false;
+    chat->window = WaitForWindow(chat->process.dwProcessId, "TarnvikPracticeChat");
+    return chat->window != NULL;
+}
+
+static std::vector<std::string> ReadLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    FILE* file = fopen(path.c_str(), "rb");
+    if (!file)
+        return lines;
+    char line[256];
+    while (fgets(line, sizeof line, file)) {
+        std::string text(line);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+            text.pop_back();
+        lines.push_back(text);
+    }
+    fclose(file);
+    return lines;
+}
+
+std::vector<std::string> RecordedMessages(PracticeChat* chat, DWORD timeoutMs)
+{
+    static unsigned sentinel = 0;
+    char mark[64];
+    snprintf(mark, sizeof mark, "8000 %08X 00000000", ++sentinel);
+    PostMessageA(chat->window, WM_APP, sentinel, 0);
+    std::vector<std::string> lines;
+    WaitUntil([&] {
+        lines = ReadLines(chat->logPath);
+        for (const std::string& line : lines)
+            if (line == mark)
+                return true;
+        return false;
+    }, timeoutMs);
+    std::vector<std::string> recorded;
+    for (const std::string& line : lines) {
+        if (line == mark)
+            return recorded;
+        if (line.compare(0, 4, "8000") != 0)
+            recorded.push_back(line);
+    }
+    recorded.push_back("<no sentinel>");
+    return recorded;
+}
+
+void StopPracticeChat(PracticeChat* chat)
+{
+    if (!chat->process.hProcess)
+        return;
+    if (IsWindow(chat->window))
+        PostMessageA(chat->window, WM_CLOSE, 0, 0);
+    if (WaitForExit(chat->process.hProcess, 5000) == STILL_ACTIVE)
+        TerminateProcess(chat->process.hProcess, 99);
+    CloseHandle(chat->process.hProcess);
+    CloseHandle(chat->process.hThread);
+    chat->process = PROCESS_INFORMATION{};
+    DeleteFileA(chat->logPath.c_str());
+}
+
+std::string Hex(const std::string& bytes)
+{
+    std::string out;
+    char digits[4];
+    for (unsigned char byte : bytes) {
+        snprintf(digits, sizeof digits, out.empty() ? "%02X" : " %02X", byte);
+        out += digits;
+    }
+    return out;
+}

@@ -1,0 +1,71 @@
+// Drives the real tarnvik.exe from outside: starts it, finds its windows,
+// reads their state across the process boundary, and makes fixture windows
+// and a recording practice chat window for it to act on.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// ---- waiting: every wait pumps this thread's messages, because Tarnvik
+// sends to the fixture windows that this thread owns (ShowWindow).
+void Pump(DWORD milliseconds);
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+// Waits for the process to end; its exit code, or STILL_ACTIVE on timeout.
+DWORD WaitForExit(HANDLE process, DWORD timeoutMs = 10000);
+
+// ---- programs beside the test executable
+std::string ProgramPath(const char* exeName);
+
+struct Tarnvik {
+    PROCESS_INFORMATION process;
+    HWND main;  // the main window once it is visible
+};
+// Starts tarnvik.exe and waits until its main window is shown.
+bool StartTarnvik(Tarnvik* tarnvik);
+// Closes the main window as its close button does; returns the exit code.
+DWORD CloseTarnvik(Tarnvik* tarnvik);
+// Ends it by force if it still runs; releases the handles.
+void StopTarnvik(Tarnvik* tarnvik);
+HWND Control(const Tarnvik& tarnvik, int id);
+
+// ---- cross-process reads
+std::string TextOf(HWND window);  // WM_GETTEXT
+std::string ClassOf(HWND window);
+RECT RectInParent(HWND window);
+struct ListItem {
+    std::string text;
+    LPARAM value;
+};
+std::vector<ListItem> ListItems(HWND list);
+std::string TabText(HWND tab, int index);
+RECT TabItemRect(HWND tab, int index);
+HWND FocusOf(HWND anyWindowOfThread);
+
+// Top-level windows as EnumWindows reports them, visible and titled only.
+std::vector<HWND> VisibleTitledWindows();
+
+// ---- input to Tarnvik's controls
+void Click(HWND window, int x, int y);
+void DoubleClick(HWND window, int x, int y);
+// Double-clicks the list box item at the position.
+void DoubleClickItem(HWND list, int position);
+void ClickButton(HWND button);
+
+// ---- fixture windows of this test process (ANSI class)
+HWND MakeFixtureWindow(const char* title, bool visible);
+
+// ---- the practice chat window as a recording target
+struct PracticeChat {
+    PROCESS_INFORMATION process;
+    HWND window;
+    std::string logPath;
+};
+bool StartPracticeChat(PracticeChat* chat, const char* title);
+// Posts the sentinel and returns every recorded line before it.
+std::vector<std::string> RecordedMessages(PracticeChat* chat, DWORD timeoutMs = 5000);
+void StopPracticeChat(PracticeChat* chat);
+
+std::string Hex(const std::string& bytes);
