@@ -5,6 +5,7 @@
 function(tarnvik_add_gtests)
   cmake_parse_arguments(ARG "" "PREFIX" "COMMAND;SOURCES;PROPERTIES" ${ARGN})
   foreach(source IN LISTS ARG_SOURCES)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
     file(READ "${source}" content)
     string(REGEX MATCHALL "\nTEST(_F)?\\([ \t]*[A-Za-z_0-9]+[ \t]*,[ \t]*[A-Za-z_0-9]+[ \t]*\\)" cases "${content}")
     foreach(case IN LISTS cases)

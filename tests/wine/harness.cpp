@@ -163,10 +163,14 @@ std::vector<ListItem> ListItems(HWND list)
     std::vector<ListItem> items;
     int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; i++) {
-        char text[1024];
-        LRESULT length = SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
+        // Wine hands LB_GETTEXT across processes in UTF-16 even to the A
+        // call, so ask in UTF-16 and convert to the ANSI code page here.
+        WCHAR wide[1024] = {};
+        SendMessageW(list, LB_GETTEXT, i, (LPARAM)wide);
+        char text[2048];
+        int length = WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, NULL, NULL);
         LPARAM value = SendMessageA(list, LB_GETITEMDATA, i, 0);
-        items.push_back({std::string(text, length > 0 ? length : 0), value});
+        items.push_back({std::string(text, length > 0 ? length - 1 : 0), value});
     }
     return items;
 }
