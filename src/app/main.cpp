@@ -1,5 +1,3 @@
-#include <windows.h>
-
 #include "app.h"
 #include "state.h"
 #include "../targets/targets.h"
@@ -7,8 +5,7 @@
 
 int32_t ProgramMain()
 {
-    if (!StartToolkit())
-        return -1;
+    StartToolkit();
     InitSharedState();
     RegisterExitRoutine(ReleaseSharedState);
     LoadWindow();
@@ -24,11 +21,4 @@ void OnMainWindowCreated()
 void OnMainWindowClosing()
 {
     RestoreTargetWindow();
-}
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    int32_t code = ProgramMain();
-    RunExitRoutine();
-    return code;
 }

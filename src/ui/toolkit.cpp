@@ -114,12 +114,14 @@ void RunExitRoutine()
         routine();
 }
 
-int StartToolkit()
+void StartToolkit()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     HINSTANCE instance = GetModuleHandleA(NULL);
-    return RegisterMainWindowClass(instance) && RegisterLabelClass(instance) && RegisterHyperlinkClass(instance);
+    RegisterMainWindowClass(instance);
+    RegisterLabelClass(instance);
+    RegisterHyperlinkClass(instance);
 }
 
 int RunMessageLoop()

@@ -35,8 +35,8 @@ char* ListBoxItemText(int id, int position);
 void RegisterExitRoutine(void (*routine)());
 void RunExitRoutine();
 
-// Registers the window classes; 1 on success.
-int StartToolkit();
+// Registers the window classes; when that fails, LoadWindow fails too.
+void StartToolkit();
 // Creates the main window with its controls, raises its created event and
 // shows it. On failure shows an error box and ends the process with -1.
 void LoadWindow();

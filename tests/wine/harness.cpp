@@ -46,7 +46,7 @@ std::string ProgramPath(const char* exeName)
     return folder.substr(0, folder.find_last_of("\\/") + 1) + exeName;
 }
 
-static bool Launch(const std::string& commandLine, PROCESS_INFORMATION* process)
+bool Launch(const std::string& commandLine, PROCESS_INFORMATION* process)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -74,7 +74,7 @@ static BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM value)
     return TRUE;
 }
 
-static HWND WaitForWindow(DWORD processId, const char* className)
+HWND WaitForWindow(DWORD processId, const char* className)
 {
     Search search = {processId, className, NULL};
     WaitUntil([&] {

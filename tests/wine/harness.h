@@ -19,6 +19,10 @@ DWORD WaitForExit(HANDLE process, DWORD timeoutMs = 10000);
 // ---- programs beside the test executable
 std::string ProgramPath(const char* exeName);
 
+bool Launch(const std::string& commandLine, PROCESS_INFORMATION* process);
+// The process's first visible top-level window of the class, or NULL.
+HWND WaitForWindow(DWORD processId, const char* className);
+
 struct Tarnvik {
     PROCESS_INFORMATION process;
     HWND main;  // the main window once it is visible
