@@ -176,6 +176,28 @@ TEST_F(Form, FiveTabsAlongTheBottomAndPageSwitching)
     EXPECT_EQ(DEFAULT_MESSAGE, TextOf(Control(tarnvik, 编辑框3)));
 }
 
+static int ZOrderOf(HWND window)
+{
+    int position = 0;
+    for (HWND w = GetTopWindow(NULL); w; w = GetWindow(w, GW_HWNDNEXT), position++)
+        if (w == window)
+            return position;
+    return -1;
+}
+
+TEST_F(Form, StaysAboveAnActivatedWindowAndCanBeMinimised)
+{
+    HWND other = MakeFixtureWindow("Fixture other program", true);
+    SetWindowPos(other, HWND_TOP, 300, 200, 500, 400, SWP_SHOWWINDOW);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+    EXPECT_LT(ZOrderOf(tarnvik.main), ZOrderOf(other)) << "topmost: above the active window";
+
+    PostMessageA(tarnvik.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(tarnvik.main) != 0; }));
+    DestroyWindow(other);
+}
+
 TEST_F(Form, CloseButtonEndsTheProgramWithCodeZero)
 {
     // The close button's system command destroys the window without a question.
