@@ -36,7 +36,7 @@ static const COLORREF CHECK_BOX_COLOR = RGB(128, 0, 0);
 static const COLORREF MESSAGE_BOX_BACK = RGB(224, 224, 224);
 static const COLORREF INTERVAL_BOX_BACK = RGB(236, 236, 236);
 
-struct ControlSpec {
+struct ControlEntry {
     int id;
     const char* className;
     DWORD style;
@@ -49,7 +49,7 @@ struct ControlSpec {
 
 // In stacking order, topmost first among siblings. The shout timer has no
 // window and so no row.
-static const ControlSpec CONTROLS[] = {
+static const ControlEntry CONTROLS[] = {
     {超级链接框1, HYPERLINK_CLASS, CHILD, 0, 214, 2, 102, 22, 0, 1, "Brosk开服表"},
     {按钮2, "BUTTON", PUSH_BUTTON, 0, 280, 130, 40, 24, 0, 1, "刷新"},
     {按钮1, "BUTTON", PUSH_BUTTON, 0, 157, 131, 104, 24, 0, 1, "隐藏游戏喊话"},
@@ -272,15 +272,15 @@ static void ConfigureControl(int id, HWND control)
     }
 }
 
-static HWND CreateControl(const ControlSpec* spec)
+static HWND CreateControl(const ControlEntry* entry)
 {
-    HWND control = CreateWindowExA(spec->exStyle, spec->className, spec->text, spec->style, spec->left, spec->top,
-                                   spec->width, spec->height, form.mainWindow, (HMENU)(INT_PTR)spec->id,
+    HWND control = CreateWindowExA(entry->exStyle, entry->className, entry->text, entry->style, entry->left, entry->top,
+                                   entry->width, entry->height, form.mainWindow, (HMENU)(INT_PTR)entry->id,
                                    form.instance, NULL);
     if (!control)
         return NULL;
     SendMessageA(control, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), FALSE);
-    ConfigureControl(spec->id, control);
+    ConfigureControl(entry->id, control);
     return control;
 }
 
