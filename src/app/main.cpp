@@ -2,6 +2,7 @@
 #include "state.h"
 #include "../targets/targets.h"
 #include "../ui/toolkit.h"
+#include "../ui/visual_style.h"
 
 int32_t ProgramMain()
 {
@@ -15,6 +16,7 @@ int32_t ProgramMain()
 
 void OnMainWindowCreated()
 {
+    ApplyVisualStyle(3);
     OnRefreshButtonClicked();
 }
 

@@ -386,3 +386,96 @@ std::string Hex(const std::string& bytes)
     }
     return out;
 }
+
+Screenshot CaptureScreen(const RECT& rect)
+{
+    Screenshot shot = {rect, {}};
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return shot;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = NULL;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (memory && bitmap) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+        GdiFlush();
+        const BYTE* bgra = (const BYTE*)bits;
+        for (int i = 0; i < width * height; i++)
+            shot.pixels.push_back(RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]));
+        SelectObject(memory, old);
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (memory)
+        DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return shot;
+}
+
+COLORREF PixelAt(const Screenshot& shot, int x, int y)
+{
+    int width = shot.rect.right - shot.rect.left;
+    if (x < shot.rect.left || x >= shot.rect.right || y < shot.rect.top || y >= shot.rect.bottom)
+        return CLR_INVALID;
+    size_t index = (size_t)(y - shot.rect.top) * width + (x - shot.rect.left);
+    return index < shot.pixels.size() ? shot.pixels[index] : CLR_INVALID;
+}
+
+RECT WindowRectOf(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ClientRectOnScreen(HWND window)
+{
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, NULL, (POINT*)&rect, 2);
+    return rect;
+}
+
+std::string ColorText(COLORREF color)
+{
+    char text[32];
+    snprintf(text, sizeof text, "RGB(%d,%d,%d)", GetRValue(color), GetGValue(color), GetBValue(color));
+    return color == CLR_INVALID ? "off the capture" : text;
+}
+
+std::string RingMismatch(const Screenshot& shot, RECT rect, int inset, COLORREF color)
+{
+    InflateRect(&rect, -inset, -inset);
+    for (int y = rect.top; y < rect.bottom; y++)
+        for (int x = rect.left; x < rect.right; x++) {
+            bool onRing = y == rect.top || y == rect.bottom - 1 || x == rect.left || x == rect.right - 1;
+            COLORREF found = PixelAt(shot, x, y);
+            if (onRing && found != color) {
+                char where[64];
+                snprintf(where, sizeof where, "at %d,%d ", x, y);
+                return where + ColorText(found) + " instead of " + ColorText(color);
+            }
+        }
+    return rect.right > rect.left && rect.bottom > rect.top ? "" : "empty ring";
+}
+
+int CountPixels(const Screenshot& shot, const RECT& rect, const std::function<bool(COLORREF)>& wanted)
+{
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; y++)
+        for (int x = rect.left; x < rect.right; x++) {
+            COLORREF found = PixelAt(shot, x, y);
+            if (found != CLR_INVALID && wanted(found))
+                count++;
+        }
+    return count;
+}

@@ -73,3 +73,18 @@ std::vector<std::string> RecordedMessages(PracticeChat* chat, DWORD timeoutMs = 
 void StopPracticeChat(PracticeChat* chat);
 
 std::string Hex(const std::string& bytes);
+
+// ---- pixels as the desktop shows them
+struct Screenshot {
+    RECT rect;  // screen coordinates
+    std::vector<COLORREF> pixels;  // row by row
+};
+Screenshot CaptureScreen(const RECT& rect);
+COLORREF PixelAt(const Screenshot& shot, int x, int y);  // screen coordinates
+RECT WindowRectOf(HWND window);
+RECT ClientRectOnScreen(HWND window);
+// The first pixel of the one-pixel ring `inset` pixels inside rect (screen
+// coordinates) that is not `color`, described; "" when the whole ring is.
+std::string RingMismatch(const Screenshot& shot, RECT rect, int inset, COLORREF color);
+int CountPixels(const Screenshot& shot, const RECT& rect, const std::function<bool(COLORREF)>& wanted);
+std::string ColorText(COLORREF color);
