@@ -125,6 +125,29 @@ TEST_F(Service, StylesControlsThatExistAndThoseCreatedLater)
     }
 }
 
+TEST_F(Service, DropDownListsOfComboBoxesAreFramed)
+{
+    HWND before[ROW_COUNT], after[ROW_COUNT];
+    CreateRows(before, 0);
+    ApplyVisualStyle(3);
+    CreateRows(after, 1);
+    for (HWND* controls : {before, after}) {
+        HWND combo = controls[10];
+        ASSERT_EQ("ComboBox", ClassOf(combo));
+        SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM) "one");
+        SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM) "two");
+        SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(info.hwndList) != 0; }));
+        Settle(info.hwndList);
+        RECT rect = WindowRectOf(info.hwndList);
+        EXPECT_EQ("", RingMismatch(CaptureScreen(rect), rect, 0, FRAME)) << (controls == before ? "before" : "after");
+        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+}
+
 TEST_F(Service, ZeroGivesEveryControlItsOwnLookBack)
 {
     HWND before[ROW_COUNT], after[ROW_COUNT], later[ROW_COUNT];
