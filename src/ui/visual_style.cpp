@@ -617,6 +617,17 @@ static LRESULT CallAndRedrawFrame(HWND edit, UINT message, WPARAM wParam, LPARAM
     return result;
 }
 
+// Messages after which a control looks different.
+static LRESULT OnStyledStateChange(HWND window, const StyledControl* state, UINT message, WPARAM wParam,
+                                   LPARAM lParam)
+{
+    if (state->kind == BUTTON_KIND && message != EM_SETREADONLY)
+        return CallWithoutDrawing(window, message, wParam, lParam);
+    if (state->kind == EDIT_KIND && (message == WM_ENABLE || message == EM_SETREADONLY))
+        return CallAndRedrawFrame(window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 static LRESULT CALLBACK StyledControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
 static LRESULT OnStyledNcDestroy(HWND window, StyledControl* state, WPARAM wParam, LPARAM lParam)
@@ -656,19 +667,12 @@ static LRESULT CALLBACK StyledControlProc(HWND window, UINT message, WPARAM wPar
         break;
     case WM_ENABLE:
     case EM_SETREADONLY:
-        if (state->kind == EDIT_KIND)
-            return CallAndRedrawFrame(window, message, wParam, lParam);
-        if (state->kind == BUTTON_KIND)
-            return CallWithoutDrawing(window, message, wParam, lParam);
-        break;
     case WM_SETTEXT:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case BM_SETCHECK:
     case BM_SETSTATE:
-        if (state->kind == BUTTON_KIND)
-            return CallWithoutDrawing(window, message, wParam, lParam);
-        break;
+        return OnStyledStateChange(window, state, message, wParam, lParam);
     case WM_NCDESTROY:
         return OnStyledNcDestroy(window, state, wParam, lParam);
     }

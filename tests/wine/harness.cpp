@@ -301,6 +301,24 @@ HWND MakeFixtureWindow(const char* title, bool visible)
     return window;
 }
 
+HWND MakeButtonFaceWindow(int left, int top, int width, int height)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "TarnvikButtonFace";
+        registered = RegisterClassA(&wc) != 0;
+    }
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "TarnvikButtonFace", "", WS_POPUP, left, top, width,
+                                  height, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    return window;
+}
+
 static std::string TempLogPath()
 {
     char folder[MAX_PATH], path[MAX_PATH];

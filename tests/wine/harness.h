@@ -60,6 +60,9 @@ void ClickButton(HWND button);
 
 // ---- fixture windows of this test process (ANSI class)
 HWND MakeFixtureWindow(const char* title, bool visible);
+// A topmost popup on the button face, shown without activation, for controls
+// whose pixels a test reads.
+HWND MakeButtonFaceWindow(int left, int top, int width, int height);
 
 // ---- the practice chat window as a recording target
 struct PracticeChat {

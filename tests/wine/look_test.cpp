@@ -150,16 +150,9 @@ TEST_F(Look, ListBoxLabelsAndLinkKeepTheirColours)
 // force.
 static HWND MakeReferenceTab(HWND* parent)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(NULL);
-    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "TarnvikReferenceParent";
-    RegisterClassA(&wc);
-    *parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP,
-                              10, 10, 340, 180, NULL, NULL, wc.hInstance, NULL);
+    *parent = MakeButtonFaceWindow(10, 10, 340, 180);
     HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_BOTTOM, 8, 8, 320,
-                               158, *parent, NULL, wc.hInstance, NULL);
+                               158, *parent, NULL, GetModuleHandleA(NULL), NULL);
     SendMessageA(tab, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), FALSE);
     static const char* const CAPTIONS[] = {"第一句话", "第二句话", "第三句话", "第四句话", "第五句话"};
     for (int k = 0; k < 5; k++) {
@@ -169,7 +162,6 @@ static HWND MakeReferenceTab(HWND* parent)
         SendMessageA(tab, TCM_INSERTITEMA, k, (LPARAM)&item);
     }
     SendMessageA(tab, TCM_SETCURSEL, 0, 0);
-    ShowWindow(*parent, SW_SHOWNOACTIVATE);
     UpdateWindow(*parent);
     return tab;
 }

@@ -47,14 +47,7 @@ protected:
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
         InitCommonControlsEx(&controls);
         SetCursorPos(1, 1);
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "TarnvikStyleHost";
-        RegisterClassA(&wc);
-        host = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "style host", WS_POPUP | WS_VISIBLE, 30, 30, 700, 420,
-                               NULL, NULL, wc.hInstance, NULL);
+        host = MakeButtonFaceWindow(30, 30, 700, 420);
         ASSERT_NE((HWND)NULL, host);
     }
     void TearDown() override
