@@ -519,6 +519,8 @@ static LRESULT OnStyledPaint(HWND window, const StyledControl* state, UINT messa
             BitBlt(target, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
             RestoreDC(target, saved);
             SelectObject(buffer, oldBitmap);
+        } else {
+            PaintAsUsual(window, target);  // out of GDI memory: the control's own look
         }
         if (bitmap)
             DeleteObject(bitmap);
