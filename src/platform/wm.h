@@ -18,5 +18,7 @@ void WmGetClassName(WindowHandle handle, char* buffer, int maxCount);
 // Returns the creating thread's id and stores the creating process's id.
 int32_t WmGetWindowThreadProcessId(WindowHandle handle, int32_t* processId);
 void WmPostMessage(WindowHandle handle, uint32_t message, uintptr_t wParam, intptr_t lParam);
+// 1 when the byte starts a double-byte character in the ANSI code page.
+int WmIsDbcsLeadByte(uint8_t byte);
 
 enum { WM_SHOW_HIDE = 0, WM_SHOW_NOACTIVATE = 4 };

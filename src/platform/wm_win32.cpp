@@ -60,3 +60,8 @@ void WmPostMessage(WindowHandle handle, uint32_t message, uintptr_t wParam, intp
 {
     PostMessageA(ToHwnd(handle), message, (WPARAM)wParam, (LPARAM)lParam);
 }
+
+int WmIsDbcsLeadByte(uint8_t byte)
+{
+    return IsDBCSLeadByte(byte) ? 1 : 0;
+}

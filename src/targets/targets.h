@@ -20,3 +20,5 @@ void CollectWindow(int32_t handle);
 void OnRefreshButtonClicked();
 // Double-click in the window list.
 void OnWindowListDoubleClicked();
+// Click on the toggle button: hides the target, or shows it again.
+void OnToggleButtonClicked();

@@ -8,6 +8,7 @@
 #include "widgets.h"
 #include "../app/address.h"
 #include "../app/app.h"
+#include "../shout/shout.h"
 #include "../targets/targets.h"
 
 #define MAIN_WINDOW_CLASS "TarnvikMainWindow"
@@ -103,6 +104,10 @@ static int IsMessageBox(int id)
 static void OnFormCommand(int id, int code)
 {
     switch (id) {
+    case 按钮1:
+        if (code == BN_CLICKED)
+            OnToggleButtonClicked();
+        break;
     case 按钮2:
         if (code == BN_CLICKED)
             OnRefreshButtonClicked();
@@ -111,7 +116,17 @@ static void OnFormCommand(int id, int code)
         if (code == LBN_DBLCLK)
             OnWindowListDoubleClicked();
         break;
+    case 选择框:
+        if (code == BN_CLICKED)
+            OnAutoShoutClicked();
+        break;
     }
+}
+
+static void OnFormTimer(WPARAM timerId)
+{
+    if (timerId == 时钟发言)
+        OnShoutTimer();
 }
 
 static void ShowPage(int page)
@@ -196,6 +211,9 @@ static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam,
         return 0;
     case WM_NOTIFY:
         return OnFormNotify((const NMHDR*)lParam);
+    case WM_TIMER:
+        OnFormTimer(wParam);
+        return 0;
     case WM_PAINT:
         OnFormPaint(window);
         return 0;

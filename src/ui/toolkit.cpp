@@ -8,6 +8,7 @@
 #include "ids.h"
 #include "widgets.h"
 #include "../app/text.h"
+#include "../shout/shout.h"
 
 static void (*exitRoutine)();
 static int32_t shoutTimerPeriod;  // milliseconds; 0 while stopped
@@ -45,14 +46,12 @@ int32_t ReadTimerPeriod()
 
 void WriteTimerPeriod(int32_t period)
 {
-    if (period < 0)
-        period = 0;
-    if (period == shoutTimerPeriod)
+    int change = ApplyTimerPeriodWrite(&shoutTimerPeriod, period);
+    if (change == TIMER_UNCHANGED)
         return;
-    shoutTimerPeriod = period;
     KillTimer(MainWindow(), 时钟发言);
-    if (period > 0)
-        SetTimer(MainWindow(), 时钟发言, (UINT)period, NULL);
+    if (change == TIMER_STARTED)
+        SetTimer(MainWindow(), 时钟发言, (UINT)shoutTimerPeriod, NULL);
 }
 
 void ListBoxClear(int id)

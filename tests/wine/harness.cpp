@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <stdio.h>
 
+#include "ui/ids.h"
+
 void Pump(DWORD milliseconds)
 {
     DWORD start = GetTickCount();
@@ -278,6 +280,37 @@ void ClickButton(HWND button)
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+bool PressButton(HWND button)
+{
+    // A thread waiting in SendMessage still handles what is sent to it, such
+    // as Tarnvik's ShowWindow of a fixture window.
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+static int ItemOf(HWND list, HWND window)
+{
+    std::vector<ListItem> items = ListItems(list);
+    for (size_t i = 0; i < items.size(); i++)
+        if ((HWND)items[i].value == window)
+            return (int)i;
+    return -1;
+}
+
+bool ChooseTarget(const Tarnvik& tarnvik, HWND window)
+{
+    HWND list = Control(tarnvik, 列表框);
+    if (ItemOf(list, window) < 0 && !PressButton(Control(tarnvik, 按钮2)))
+        return false;
+    int position = ItemOf(list, window);
+    if (position < 0)
+        return false;
+    std::string expected = "请[双击选择]-" + TextOf(window);
+    DoubleClickItem(list, position);
+    HWND label = Control(tarnvik, 标签1);
+    return WaitUntil([&] { return TextOf(label) == expected; });
+}
+
 static LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return DefWindowProcA(window, message, wParam, lParam);
@@ -353,6 +386,15 @@ static std::vector<std::string> ReadLines(const std::string& path)
     }
     fclose(file);
     return lines;
+}
+
+std::vector<std::string> RecordedSoFar(const PracticeChat& chat)
+{
+    std::vector<std::string> recorded;
+    for (const std::string& line : ReadLines(chat.logPath))
+        if (line.compare(0, 4, "8000") != 0)
+            recorded.push_back(line);
+    return recorded;
 }
 
 std::vector<std::string> RecordedMessages(PracticeChat* chat, DWORD timeoutMs)

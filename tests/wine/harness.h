@@ -57,6 +57,12 @@ void DoubleClick(HWND window, int x, int y);
 // Double-clicks the list box item at the position.
 void DoubleClickItem(HWND list, int position);
 void ClickButton(HWND button);
+// Clicks the button and returns once Tarnvik has handled the click, its
+// handlers included; pumps while it waits.
+bool PressButton(HWND button);
+// Makes the window the target: refreshes the list when the window is not
+// listed yet, double-clicks its item and waits for the status label.
+bool ChooseTarget(const Tarnvik& tarnvik, HWND window);
 
 // ---- fixture windows of this test process (ANSI class)
 HWND MakeFixtureWindow(const char* title, bool visible);
@@ -73,6 +79,8 @@ struct PracticeChat {
 bool StartPracticeChat(PracticeChat* chat, const char* title);
 // Posts the sentinel and returns every recorded line before it.
 std::vector<std::string> RecordedMessages(PracticeChat* chat, DWORD timeoutMs = 5000);
+// The lines recorded so far, without waiting for anything in flight.
+std::vector<std::string> RecordedSoFar(const PracticeChat& chat);
 void StopPracticeChat(PracticeChat* chat);
 
 std::string Hex(const std::string& bytes);

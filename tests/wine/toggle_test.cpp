@@ -1,0 +1,157 @@
+// The toggle button's four outcomes, against a target window of this test
+// that records how it is shown, hidden and activated.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+#include "ui/ids.h"
+
+#define HIDE_CAPTION "隐藏游戏喊话"
+#define SHOW_CAPTION "显 示 游 戏"
+#define CHOOSE_CAPTION "请[双击选择]-接收发言信息的窗口"
+#define NO_TARGET_PROMPT "请[双击选择]-请选择游戏窗口!!!"
+
+// What the target window was told: "show", "hide", "activate".
+static std::vector<std::string> events;
+
+static LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SHOWWINDOW)
+        events.push_back(wParam ? "show" : "hide");
+    if ((message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) || (message == WM_NCACTIVATE && wParam))
+        events.push_back("activate");
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+static HWND MakeRecordingWindow(const char* title)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = RecordingProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+        wc.lpszClassName = "TarnvikToggleTarget";
+        registered = RegisterClassA(&wc) != 0;
+    }
+    HWND window = CreateWindowExA(0, "TarnvikToggleTarget", title, WS_OVERLAPPEDWINDOW, 40, 40, 200, 100, NULL, NULL,
+                                  GetModuleHandleA(NULL), NULL);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    return window;
+}
+
+TEST(ToggleCaptions, AreTheExactBytes)
+{
+    EXPECT_EQ("D2 FE B2 D8 D3 CE CF B7 BA B0 BB B0", Hex(HIDE_CAPTION));
+    EXPECT_EQ("CF D4 20 CA BE 20 D3 CE 20 CF B7", Hex(SHOW_CAPTION));
+    EXPECT_EQ(12u, sizeof HIDE_CAPTION - 1);
+    EXPECT_EQ(11u, sizeof SHOW_CAPTION - 1);
+    EXPECT_EQ(30u, sizeof NO_TARGET_PROMPT - 1);
+}
+
+enum TargetKind { VISIBLE, HIDDEN, NONE, CLOSED };
+
+struct ToggleCase {
+    const char* captionBefore;
+    TargetKind target;
+    std::vector<std::string> events;
+    const char* captionAfter;
+    const char* labelAfter;  // NULL: unchanged
+};
+
+TEST(Toggle, FourOutcomes)
+{
+    ASSERT_EQ(936u, GetACP());
+    Tarnvik tarnvik = {};
+    ASSERT_TRUE(StartTarnvik(&tarnvik));
+    HWND button = Control(tarnvik, 按钮1);
+    HWND label = Control(tarnvik, 标签1);
+    EXPECT_EQ(HIDE_CAPTION, TextOf(button));
+
+    const ToggleCase cases[] = {
+        // The show state: the target is shown again, whatever else holds.
+        {SHOW_CAPTION, HIDDEN, {"show"}, HIDE_CAPTION, NULL},
+        {SHOW_CAPTION, VISIBLE, {}, HIDE_CAPTION, NULL},
+        {SHOW_CAPTION, NONE, {}, HIDE_CAPTION, NULL},
+        {SHOW_CAPTION, CLOSED, {}, HIDE_CAPTION, NULL},
+        // Any other caption with a target: hidden, after being shown.
+        {HIDE_CAPTION, VISIBLE, {"hide"}, SHOW_CAPTION, NULL},
+        {HIDE_CAPTION, HIDDEN, {"show", "hide"}, SHOW_CAPTION, NULL},
+        {"other", VISIBLE, {"hide"}, SHOW_CAPTION, NULL},
+        {"显 示 游 戏 ", VISIBLE, {"hide"}, SHOW_CAPTION, NULL},
+        // Any other caption without one: only the prompt.
+        {HIDE_CAPTION, NONE, {}, HIDE_CAPTION, NO_TARGET_PROMPT},
+        {HIDE_CAPTION, CLOSED, {}, HIDE_CAPTION, NO_TARGET_PROMPT},
+        {"other", NONE, {}, "other", NO_TARGET_PROMPT},
+    };
+    int row = 0;
+    for (const ToggleCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "row " << ++row);
+        HWND target = NULL;
+        if (c.target == NONE) {
+            ASSERT_TRUE(PressButton(Control(tarnvik, 按钮2)));
+            ASSERT_EQ(CHOOSE_CAPTION, TextOf(label));
+        } else {
+            std::string title = "toggle target " + std::to_string(row);
+            target = MakeRecordingWindow(title.c_str());
+            ASSERT_TRUE(ChooseTarget(tarnvik, target));
+            if (c.target == HIDDEN)
+                ShowWindow(target, SW_HIDE);
+            if (c.target == CLOSED)
+                DestroyWindow(target);
+        }
+        SendMessageA(button, WM_SETTEXT, 0, (LPARAM)c.captionBefore);
+        std::string labelBefore = TextOf(label);
+        events.clear();
+
+        ASSERT_TRUE(PressButton(button));
+        EXPECT_EQ(c.events, events);
+        if (c.target == VISIBLE || c.target == HIDDEN) {
+            EXPECT_EQ(c.events.empty() || c.events.back() == "show", IsWindowVisible(target) != 0);
+        }
+        EXPECT_EQ(Hex(c.captionAfter), Hex(TextOf(button)));
+        EXPECT_EQ(Hex(c.labelAfter ? c.labelAfter : labelBefore), Hex(TextOf(label)));
+        EXPECT_NE(target, GetForegroundWindow());
+        if (target && IsWindow(target))
+            DestroyWindow(target);
+    }
+    EXPECT_EQ(0u, CloseTarnvik(&tarnvik));
+    StopTarnvik(&tarnvik);
+}
+
+// Hide, show, and a refresh while hidden, as a user goes through them.
+TEST(Toggle, HideShowAndRefreshWhileHidden)
+{
+    Tarnvik tarnvik = {};
+    ASSERT_TRUE(StartTarnvik(&tarnvik));
+    HWND button = Control(tarnvik, 按钮1);
+    HWND label = Control(tarnvik, 标签1);
+    HWND target = MakeRecordingWindow("toggle sequence target");
+    ASSERT_TRUE(ChooseTarget(tarnvik, target));
+    events.clear();
+
+    ASSERT_TRUE(PressButton(button));
+    EXPECT_FALSE(IsWindowVisible(target));
+    EXPECT_EQ(SHOW_CAPTION, TextOf(button));
+    ASSERT_TRUE(PressButton(button));
+    EXPECT_TRUE(IsWindowVisible(target));
+    EXPECT_EQ(HIDE_CAPTION, TextOf(button));
+    EXPECT_EQ((std::vector<std::string>{"hide", "show"}), events);
+
+    // A refresh shows the hidden target and forgets it; the caption stays.
+    ASSERT_TRUE(PressButton(button));
+    ASSERT_TRUE(PressButton(Control(tarnvik, 按钮2)));
+    EXPECT_TRUE(IsWindowVisible(target));
+    EXPECT_EQ(SHOW_CAPTION, TextOf(button));
+    ASSERT_TRUE(PressButton(button));
+    EXPECT_EQ(HIDE_CAPTION, TextOf(button));
+    EXPECT_EQ(CHOOSE_CAPTION, TextOf(label));
+    ASSERT_TRUE(PressButton(button));
+    EXPECT_EQ(NO_TARGET_PROMPT, TextOf(label));
+    EXPECT_TRUE(IsWindowVisible(target));
+    EXPECT_EQ((std::vector<std::string>{"hide", "show", "hide", "show"}), events);
+
+    EXPECT_EQ(0u, CloseTarnvik(&tarnvik));
+    StopTarnvik(&tarnvik);
+    DestroyWindow(target);
+}
