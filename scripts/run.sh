@@ -3,7 +3,8 @@
 # practice chat window beside it as a ready target.
 #  - With DISPLAY set, both open on that display; closing Tarnvik ends the run.
 #  - Without a display, both run on a virtual X server for a short look:
-#    a screenshot is saved, its path printed, and everything shut down.
+#    Tarnvik shouts one line into the practice chat window, a screenshot is
+#    saved, its path printed, and everything shut down.
 # A WINEPREFIX given by the caller is used as it is (for example a game's
 # prefix, so that Tarnvik lists the game's windows); otherwise the project's
 # own prefix under build/run is made and reused.
@@ -12,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$(nproc)" --target tarnvik practice_chat >/dev/null
+cmake --build --preset windows -j"$(nproc)" --target tarnvik practice_chat shout_demo >/dev/null
 
 bin="$root/build/windows/bin"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDEBUG=${WINEDEBUG:--all}
@@ -56,6 +57,14 @@ desktop="explorer /desktop=Tarnvik,1024x768"
 wine $desktop "$bin/practice_chat.exe" </dev/null >/dev/null 2>&1 &
 sleep 2
 wine $desktop "$bin/tarnvik.exe" </dev/null >/dev/null 2>&1 &
-sleep 3
+# Shout one line into the practice chat window, as a user would: choose it,
+# tick "自动喊话", untick once the line is there. The driver runs in the same
+# virtual desktop and reports through a file.
+result="$root/build/run/shout-result.txt"
+rm -f "$result"
+wine $desktop "$bin/shout_demo.exe" --result "$(winepath -w "$result")" </dev/null >/dev/null 2>&1 &
+for _ in $(seq 600); do [ -s "$result" ] && break; sleep 0.1; done
+echo "Shout into the practice chat window: $(cat "$result" 2>/dev/null || echo 'no answer')"
+sleep 1
 import -window root -crop 1024x768+0+0 +repage "$shots/tarnvik.png"
 echo "Screenshot: $shots/tarnvik.png"
