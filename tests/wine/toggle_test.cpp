@@ -11,8 +11,9 @@
 #define CHOOSE_CAPTION "请[双击选择]-接收发言信息的窗口"
 #define NO_TARGET_PROMPT "请[双击选择]-请选择游戏窗口!!!"
 
-// What the target window was told: "show", "hide", "activate".
+// What the target windows were told: "show", "hide", "activate".
 static std::vector<std::string> events;
+static WNDPROC fixtureProc;
 
 static LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -20,24 +21,7 @@ static LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, 
         events.push_back(wParam ? "show" : "hide");
     if ((message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) || (message == WM_NCACTIVATE && wParam))
         events.push_back("activate");
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-static HWND MakeRecordingWindow(const char* title)
-{
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = RecordingProc;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-        wc.lpszClassName = "TarnvikToggleTarget";
-        registered = RegisterClassA(&wc) != 0;
-    }
-    HWND window = CreateWindowExA(0, "TarnvikToggleTarget", title, WS_OVERLAPPEDWINDOW, 40, 40, 200, 100, NULL, NULL,
-                                  GetModuleHandleA(NULL), NULL);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    return window;
+    return CallWindowProcA(fixtureProc, window, message, wParam, lParam);
 }
 
 TEST(ToggleCaptions, AreTheExactBytes)
@@ -59,15 +43,38 @@ struct ToggleCase {
     const char* labelAfter;  // NULL: unchanged
 };
 
-TEST(Toggle, FourOutcomes)
-{
-    ASSERT_EQ(936u, GetACP());
+class Toggle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(936u, GetACP());
+        ASSERT_TRUE(StartTarnvik(&tarnvik));
+        button = Control(tarnvik, 按钮1);
+        label = Control(tarnvik, 标签1);
+        ASSERT_EQ(HIDE_CAPTION, TextOf(button));
+    }
+    void TearDown() override
+    {
+        StopTarnvik(&tarnvik);
+        for (HWND window : targets)
+            if (IsWindow(window))
+                DestroyWindow(window);
+    }
+    // A visible window of this thread that records what it is told.
+    HWND RecordingTarget(const std::string& title)
+    {
+        HWND window = MakeFixtureWindow(title.c_str(), true);
+        fixtureProc = (WNDPROC)SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)RecordingProc);
+        targets.push_back(window);
+        return window;
+    }
     Tarnvik tarnvik = {};
-    ASSERT_TRUE(StartTarnvik(&tarnvik));
-    HWND button = Control(tarnvik, 按钮1);
-    HWND label = Control(tarnvik, 标签1);
-    EXPECT_EQ(HIDE_CAPTION, TextOf(button));
+    HWND button = NULL, label = NULL;
+    std::vector<HWND> targets;
+};
 
+TEST_F(Toggle, FourOutcomes)
+{
     const ToggleCase cases[] = {
         // The show state: the target is shown again, whatever else holds.
         {SHOW_CAPTION, HIDDEN, {"show"}, HIDE_CAPTION, NULL},
@@ -92,8 +99,7 @@ TEST(Toggle, FourOutcomes)
             ASSERT_TRUE(PressButton(Control(tarnvik, 按钮2)));
             ASSERT_EQ(CHOOSE_CAPTION, TextOf(label));
         } else {
-            std::string title = "toggle target " + std::to_string(row);
-            target = MakeRecordingWindow(title.c_str());
+            target = RecordingTarget("toggle target " + std::to_string(row));
             ASSERT_TRUE(ChooseTarget(tarnvik, target));
             if (c.target == HIDDEN)
                 ShowWindow(target, SW_HIDE);
@@ -115,18 +121,12 @@ TEST(Toggle, FourOutcomes)
         if (target && IsWindow(target))
             DestroyWindow(target);
     }
-    EXPECT_EQ(0u, CloseTarnvik(&tarnvik));
-    StopTarnvik(&tarnvik);
 }
 
 // Hide, show, and a refresh while hidden, as a user goes through them.
-TEST(Toggle, HideShowAndRefreshWhileHidden)
+TEST_F(Toggle, HideShowAndRefreshWhileHidden)
 {
-    Tarnvik tarnvik = {};
-    ASSERT_TRUE(StartTarnvik(&tarnvik));
-    HWND button = Control(tarnvik, 按钮1);
-    HWND label = Control(tarnvik, 标签1);
-    HWND target = MakeRecordingWindow("toggle sequence target");
+    HWND target = RecordingTarget("toggle sequence target");
     ASSERT_TRUE(ChooseTarget(tarnvik, target));
     events.clear();
 
@@ -150,8 +150,4 @@ TEST(Toggle, HideShowAndRefreshWhileHidden)
     EXPECT_EQ(NO_TARGET_PROMPT, TextOf(label));
     EXPECT_TRUE(IsWindowVisible(target));
     EXPECT_EQ((std::vector<std::string>{"hide", "show", "hide", "show"}), events);
-
-    EXPECT_EQ(0u, CloseTarnvik(&tarnvik));
-    StopTarnvik(&tarnvik);
-    DestroyWindow(target);
 }
