@@ -197,7 +197,7 @@ TEST_F(Shout, ClosedTargetGetsNothingMoreAndTheCursorWaits)
     EXPECT_EQ(ShoutsOf(Rotation(FIVE, shouts)), recorded);
 
     Pump(1500);  // about five ticks with a window that is gone
-    EXPECT_TRUE(TarnvikResponds());
+    ASSERT_TRUE(TarnvikResponds());
     EXPECT_EQ(BST_CHECKED, SendMessageA(Control(tarnvik, 选择框), BM_GETCHECK, 0, 0));
     EXPECT_EQ(recorded, RecordedSoFar(chat));
 
@@ -270,7 +270,7 @@ TEST_F(Shout, AllBoxesEmptyTicksPostNothingAndTarnvikGoesOn)
 {
     ASSERT_NO_FATAL_FAILURE(StartShouting({NO_TEXT, NO_TEXT, NO_TEXT, NO_TEXT, NO_TEXT}, "0.2"));
     Pump(1000);
-    EXPECT_TRUE(TarnvikResponds());
+    ASSERT_TRUE(TarnvikResponds());
     EXPECT_EQ(std::vector<std::string>{}, RecordedMessages(&chat));
 
     SetBoxes({NO_TEXT, NO_TEXT, "C", NO_TEXT, NO_TEXT});
