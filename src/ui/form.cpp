@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include "ids.h"
+#include "interval_box.h"
+#include "keyboard.h"
 #include "widgets.h"
 #include "../app/address.h"
 #include "../app/app.h"
@@ -120,6 +122,10 @@ static void OnFormCommand(int id, int code)
         if (code == BN_CLICKED)
             OnAutoShoutClicked();
         break;
+    case 编辑框:
+        if (code == EN_KILLFOCUS)
+            OnIntervalBoxLeft();
+        break;
     }
 }
 
@@ -175,6 +181,21 @@ static LRESULT OnFormControlColor(UINT message, HDC dc, HWND control, WPARAM wPa
     return DefWindowProcA(form.mainWindow, message, wParam, lParam);
 }
 
+static void OnFormActivate(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE)
+        RememberFocus();
+    DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);  // focuses the window when it is activated
+}
+
+// The frame keeps its active look while the window is enabled.
+static LRESULT OnFormNcActivate(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (!wParam)
+        wParam = IsWindowEnabled(window);
+    return DefWindowProcA(window, WM_NCACTIVATE, wParam, lParam);
+}
+
 static void OnFormDestroy(HWND window)
 {
     DefWindowProcA(window, WM_DESTROY, 0, 0);
@@ -219,6 +240,14 @@ static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam,
         return 0;
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT fills the button face
+    case WM_ACTIVATE:
+        OnFormActivate(window, wParam, lParam);
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
+    case WM_NCACTIVATE:
+        return OnFormNcActivate(window, wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
@@ -280,6 +309,7 @@ static void ConfigureControl(int id, HWND control)
         break;
     case 编辑框:
         SendMessageA(control, EM_LIMITTEXT, INTERVAL_BOX_LIMIT, 0);
+        AttachIntervalBox(control);
         break;
     default:
         if (IsMessageBox(id)) {

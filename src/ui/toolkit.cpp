@@ -6,6 +6,7 @@
 
 #include "form.h"
 #include "ids.h"
+#include "keyboard.h"
 #include "widgets.h"
 #include "../app/text.h"
 #include "../shout/shout.h"
@@ -135,6 +136,8 @@ int RunMessageLoop()
             code = (int)message.wParam;
             break;
         }
+        if (HandleNavigationKey(&message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

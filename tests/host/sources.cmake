@@ -4,4 +4,5 @@ set(HOST_TEST_SOURCES
   ${CMAKE_SOURCE_DIR}/tests/host/state_test.cpp
   ${CMAKE_SOURCE_DIR}/tests/host/icon_test.cpp
   ${CMAKE_SOURCE_DIR}/tests/host/shout_test.cpp
+  ${CMAKE_SOURCE_DIR}/tests/host/input_rules_test.cpp
 )
