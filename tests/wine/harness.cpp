@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <stdio.h>
+#include <stdlib.h>
 
 #include "ui/ids.h"
 
@@ -228,12 +229,27 @@ RECT TabItemRect(HWND tab, int index)
     return rect;
 }
 
-HWND FocusOf(HWND anyWindowOfThread)
+static GUITHREADINFO ThreadInfoOf(HWND anyWindowOfThread)
 {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfThread, NULL), &info);
-    return info.hwndFocus;
+    return info;
+}
+
+HWND FocusOf(HWND anyWindowOfThread)
+{
+    return ThreadInfoOf(anyWindowOfThread).hwndFocus;
+}
+
+HWND ActiveOf(HWND anyWindowOfThread)
+{
+    return ThreadInfoOf(anyWindowOfThread).hwndActive;
+}
+
+bool WaitForCapture(HWND thread, HWND expected, DWORD timeoutMs)
+{
+    return WaitUntil([&] { return ThreadInfoOf(thread).hwndCapture == expected; }, timeoutMs);
 }
 
 static BOOL CALLBACK CollectVisibleTitled(HWND window, LPARAM value)
@@ -371,13 +387,13 @@ bool StartPracticeChat(PracticeChat* chat, const char* title)
     return chat->window != NULL;
 }
 
-static std::vector<std::string> ReadLines(const std::string& path)
+std::vector<std::string> ReadLines(const std::string& path)
 {
     std::vector<std::string> lines;
     FILE* file = fopen(path.c_str(), "rb");
     if (!file)
         return lines;
-    char line[256];
+    char line[2048];
     while (fgets(line, sizeof line, file)) {
         std::string text(line);
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
@@ -490,6 +506,85 @@ COLORREF PixelAt(const Screenshot& shot, int x, int y)
     return index < shot.pixels.size() ? shot.pixels[index] : CLR_INVALID;
 }
 
+static std::string ReadFileText(const std::string& path)
+{
+    std::string text;
+    FILE* file = fopen(path.c_str(), "rb");
+    if (!file)
+        return text;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, got);
+    fclose(file);
+    return text;
+}
+
+int RunUnix(const std::string& command, DWORD timeoutMs)
+{
+    static unsigned count = 0;
+    char name[64];
+    snprintf(name, sizeof name, "/tmp/tarnvik-unix-%lu-%u", GetCurrentProcessId(), ++count);
+    std::string done = name;
+    std::string windowsDone = "Z:" + done;
+    for (char& c : windowsDone)
+        if (c == '/')
+            c = '\\';
+    if (command.find_first_of("\"\\") != std::string::npos)
+        return -1;
+    // The exit code appears in one step, never half written.
+    std::string line = "Z:\\bin\\sh -c \"" + command + "; echo $? >" + done + ".part; mv " + done + ".part " + done + "\"";
+    PROCESS_INFORMATION process;
+    if (!Launch(line, &process))
+        return -1;
+    if (process.hProcess) {
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    if (!WaitUntil([&] { return GetFileAttributesA(windowsDone.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs))
+        return -1;
+    int code = atoi(ReadFileText(windowsDone).c_str());
+    DeleteFileA(windowsDone.c_str());
+    return code;
+}
+
+// Wine's screen is the X window of its virtual desktop.
+static const char DESKTOP[] = "$(xdotool search --limit 1 --name ' - Wine desktop$')";
+
+bool PressKeys(const std::string& keys)
+{
+    return RunUnix("xdotool key --delay 30 " + keys) == 0;
+}
+
+bool MovePointer(POINT screen)
+{
+    char command[160];
+    snprintf(command, sizeof command, "xdotool mousemove --window %s %ld %ld", DESKTOP, screen.x, screen.y);
+    return RunUnix(command) == 0;
+}
+
+bool ClickAt(POINT screen)
+{
+    char command[160];
+    snprintf(command, sizeof command, "xdotool mousemove --window %s %ld %ld click 1", DESKTOP, screen.x,
+             screen.y);
+    return RunUnix(command) == 0;
+}
+
+POINT ScreenPoint(HWND window, int x, int y)
+{
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+POINT CenterOf(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    return ScreenPoint(window, client.right / 2, client.bottom / 2);
+}
+
 RECT WindowRectOf(HWND window)
 {
     RECT rect = {};
@@ -538,4 +633,12 @@ int CountPixels(const Screenshot& shot, const RECT& rect, const std::function<bo
                 count++;
         }
     return count;
+}
+
+bool SettleInput(const Tarnvik& tarnvik)
+{
+    HWND link = Control(tarnvik, 超级链接框1);
+    HWND label = Control(tarnvik, 标签1);
+    return MovePointer(CenterOf(link)) && WaitForCapture(tarnvik.main, link) &&
+           MovePointer(ScreenPoint(label, 4, 4)) && WaitForCapture(tarnvik.main, NULL);
 }

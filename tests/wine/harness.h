@@ -99,3 +99,29 @@ RECT ClientRectOnScreen(HWND window);
 std::string RingMismatch(const Screenshot& shot, RECT rect, int inset, COLORREF color);
 int CountPixels(const Screenshot& shot, const RECT& rect, const std::function<bool(COLORREF)>& wanted);
 std::string ColorText(COLORREF color);
+
+// The file's lines without their line ends; none when it cannot be read.
+std::vector<std::string> ReadLines(const std::string& path);
+
+// ---- real input from the X side. Wine starts a Unix
+// program given by its path but hands back no process handle, so the
+// command reports its end through a file.
+// Runs the command with /bin/sh and waits for it; its exit code, -1 on timeout.
+// The command must not contain double quotation marks or backslashes.
+int RunUnix(const std::string& command, DWORD timeoutMs = 20000);
+// Presses keys as xdotool names them ("Tab", "shift+Tab", "minus", "Return").
+bool PressKeys(const std::string& keys);
+// Points of Wine's screen, which is the virtual desktop's X window.
+bool MovePointer(POINT screen);
+bool ClickAt(POINT screen);
+// A point in the window's client area, in screen coordinates.
+POINT ScreenPoint(HWND window, int x, int y);
+POINT CenterOf(HWND window);
+
+// Waits until the window holds the mouse capture (or none, for NULL).
+bool WaitForCapture(HWND thread, HWND expected, DWORD timeoutMs = 5000);
+HWND ActiveOf(HWND anyWindowOfThread);
+// Returns once Tarnvik has handled all input sent before: it moves the
+// pointer onto the hyperlink, which takes the capture on that move (handled
+// after the earlier keys and their characters), and off it again.
+bool SettleInput(const Tarnvik& tarnvik);
