@@ -556,6 +556,15 @@ bool PressKeys(const std::string& keys)
     return RunUnix("xdotool key --delay 30 " + keys) == 0;
 }
 
+bool WaitForKeyboard(HWND window)
+{
+    std::string title = TextOf(window);
+    if (title.empty() || title.find_first_of("'\"\\") != std::string::npos)
+        return false;
+    std::string command = "xdotool getwindowfocus getwindowname 2>/dev/null | grep -qxF -- '" + title + "'";
+    return WaitUntil([&] { return RunUnix(command) == 0; }, 5000);
+}
+
 bool MovePointer(POINT screen)
 {
     char command[160];

@@ -111,6 +111,10 @@ std::vector<std::string> ReadLines(const std::string& path);
 int RunUnix(const std::string& command, DWORD timeoutMs = 20000);
 // Presses keys as xdotool names them ("Tab", "shift+Tab", "minus", "Return").
 bool PressKeys(const std::string& keys);
+// Waits until X gives the keyboard to the window (a top-level window of a
+// plain title): for a moment after Wine activates a window, X keeps the
+// focus elsewhere and keys pressed then are lost.
+bool WaitForKeyboard(HWND window);
 // Points of Wine's screen, which is the virtual desktop's X window.
 bool MovePointer(POINT screen);
 bool ClickAt(POINT screen);

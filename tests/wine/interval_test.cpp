@@ -16,6 +16,7 @@ protected:
         ASSERT_TRUE(StartTarnvik(&tarnvik));
         box = Control(tarnvik, 编辑框);
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(tarnvik.main) == box; }));
+        ASSERT_TRUE(WaitForKeyboard(tarnvik.main));
     }
     void TearDown() override { StopTarnvik(&tarnvik); }
 

@@ -20,6 +20,7 @@ protected:
         ASSERT_TRUE(StartTarnvik(&tarnvik));
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(tarnvik.main) == Control(tarnvik, 编辑框); }))
             << "the interval box has the focus right after start";
+        ASSERT_TRUE(WaitForKeyboard(tarnvik.main));
     }
     void Restart()
     {
