@@ -25,26 +25,15 @@ enum { HYPERLINK_SET_ADDRESS = WM_USER + 1 };
 
 static HyperlinkState* StateOf(HWND link)
 {
-    return (HyperlinkState*)GetWindowLongPtrA(link, GWLP_USERDATA);
-}
-
-static LRESULT OnLinkCreate(HWND link)
-{
-    HyperlinkState* state = (HyperlinkState*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(HyperlinkState));
-    if (!state)
-        return FALSE;
-    SetWindowLongPtrA(link, GWLP_USERDATA, (LONG_PTR)state);
-    return TRUE;
+    return (HyperlinkState*)WindowState(link);
 }
 
 static void OnLinkDestroy(HWND link)
 {
     HyperlinkState* state = StateOf(link);
-    if (state) {
+    if (state)
         TextFree(state->address);
-        HeapFree(GetProcessHeap(), 0, state);
-    }
-    SetWindowLongPtrA(link, GWLP_USERDATA, 0);
+    DetachWindowState(link);
 }
 
 static COLORREF LinkColor(const HyperlinkState* state)
@@ -56,26 +45,8 @@ static COLORREF LinkColor(const HyperlinkState* state)
 
 static void OnLinkPaint(HWND link)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(link, &ps);
-    RECT client;
-    GetClientRect(link, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-
     HyperlinkState* state = StateOf(link);
-    char caption[512];
-    int length = GetWindowTextA(link, caption, sizeof caption);
-    const char* text = caption;
-    if (length == 0 && state->address) {
-        text = state->address;
-        length = lstrlenA(text);
-    }
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, LinkColor(state));
-    DrawTextA(dc, text, length, &client, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    EndPaint(link, &ps);
+    PaintCaption(link, NULL, LinkColor(state), state->address, DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }
 
 static void OnLinkSetAddress(HWND link, const char* address)
@@ -191,7 +162,7 @@ static LRESULT CALLBACK HyperlinkProc(HWND link, UINT message, WPARAM wParam, LP
 {
     switch (message) {
     case WM_NCCREATE:
-        if (!OnLinkCreate(link))
+        if (!AttachWindowState(link, sizeof(HyperlinkState)))
             return FALSE;
         break;
     case WM_NCDESTROY:

@@ -12,41 +12,13 @@ enum { LABEL_SET_COLOR = WM_USER + 1 };
 
 static LabelState* StateOf(HWND label)
 {
-    return (LabelState*)GetWindowLongPtrA(label, GWLP_USERDATA);
-}
-
-static LRESULT OnLabelCreate(HWND label)
-{
-    LabelState* state = (LabelState*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(LabelState));
-    if (!state)
-        return FALSE;
-    SetWindowLongPtrA(label, GWLP_USERDATA, (LONG_PTR)state);
-    return TRUE;
-}
-
-static void OnLabelDestroy(HWND label)
-{
-    HeapFree(GetProcessHeap(), 0, StateOf(label));
-    SetWindowLongPtrA(label, GWLP_USERDATA, 0);
+    return (LabelState*)WindowState(label);
 }
 
 static void OnLabelPaint(HWND label)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(label, &ps);
-    RECT client;
-    GetClientRect(label, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-
-    char text[512];
-    int length = GetWindowTextA(label, text, sizeof text);
     LabelState* state = StateOf(label);
-    HGDIOBJ oldFont = SelectObject(dc, state->font ? (HGDIOBJ)state->font : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, state->textColor);
-    DrawTextA(dc, text, length, &client, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    SelectObject(dc, oldFont);
-    EndPaint(label, &ps);
+    PaintCaption(label, state->font, state->textColor, NULL, DT_VCENTER | DT_LEFT);
 }
 
 static LRESULT OnLabelSetText(HWND label, WPARAM wParam, LPARAM lParam)
@@ -61,11 +33,11 @@ static LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_NCCREATE:
-        if (!OnLabelCreate(label))
+        if (!AttachWindowState(label, sizeof(LabelState)))
             return FALSE;
         break;
     case WM_NCDESTROY:
-        OnLabelDestroy(label);
+        DetachWindowState(label);
         break;
     case WM_PAINT:
         OnLabelPaint(label);

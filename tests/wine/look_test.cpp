@@ -81,9 +81,16 @@ TEST_F(Look, EveryEditBoxHasTheFlatFrame)
             SelectPage(row.page);
         HWND box = Control(tarnvik, row.id);
         RECT rect = WindowRectOf(box);
-        Screenshot shot = CaptureScreen(rect);
+        COLORREF window = GetSysColor(COLOR_WINDOW);
+        // A box just shown paints its frame and its inside in separate steps.
+        Screenshot shot;
+        WaitUntil([&] {
+            shot = CaptureScreen(rect);
+            return RingMismatch(shot, rect, 0, FRAME).empty() && RingMismatch(shot, rect, 1, window).empty() &&
+                   PixelAt(shot, rect.right - 3, rect.bottom - 3) == row.inside;
+        }, 2000);
         EXPECT_EQ("", RingMismatch(shot, rect, 0, FRAME));
-        EXPECT_EQ("", RingMismatch(shot, rect, 1, GetSysColor(COLOR_WINDOW)));
+        EXPECT_EQ("", RingMismatch(shot, rect, 1, window));
         // The bottom right corner holds no text.
         EXPECT_EQ(ColorText(row.inside), ColorText(PixelAt(shot, rect.right - 3, rect.bottom - 3)));
     }
