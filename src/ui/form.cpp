@@ -392,10 +392,10 @@ static HWND CreateMainWindow()
     return window;
 }
 
+// The half-made window is left to the end of the process: destroying it
+// would post the quit message, which would close the box at once.
 static void FailToLoad()
 {
-    if (form.mainWindow)
-        DestroyWindow(form.mainWindow);
     MessageBoxA(NULL, "无法创建主窗口。", "Tarnvik", MB_OK | MB_ICONERROR);
     ExitProcess((UINT)-1);
 }

@@ -1,24 +1,28 @@
-// Runs the program with the creation of its main window refused, as when
-// the system has no room for it.
+// Runs the program with the creation of every window of one class refused,
+// as when the system has no room for it: the class named on the command
+// line, the main window's by default.
 #include <windows.h>
-#include <string.h>
 
 #include "app/app.h"
 #include "ui/toolkit.h"
 
-static LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam)
+static const char* refusedClass = "TarnvikMainWindow";
+
+static LRESULT CALLBACK RefuseWindow(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
         const char* className = ((CBT_CREATEWNDA*)lParam)->lpcs->lpszClass;
-        if (HIWORD((UINT_PTR)className) && strcmp(className, "TarnvikMainWindow") == 0)
+        if (HIWORD((UINT_PTR)className) && lstrcmpiA(className, refusedClass) == 0)
             return 1;
     }
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
-    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseMainWindow, NULL, GetCurrentThreadId());
+    if (commandLine && *commandLine)
+        refusedClass = commandLine;
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseWindow, NULL, GetCurrentThreadId());
     int32_t code = ProgramMain();
     RunExitRoutine();
     UnhookWindowsHookEx(hook);
