@@ -17,7 +17,9 @@ cmake --build --preset windows -j"$(nproc)" --target tarnvik practice_chat shout
 
 bin="$root/build/windows/bin"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDEBUG=${WINEDEBUG:--all}
+own_prefix=0
 if [ -z "${WINEPREFIX:-}" ]; then
+  own_prefix=1
   export WINEPREFIX="$root/build/run/prefix" WINEARCH=win32
   if [ ! -f "$WINEPREFIX/.tarnvik-ready" ]; then
     echo "Making Tarnvik's Wine prefix (once, about 20 s)..."
@@ -47,22 +49,32 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" </dev/null >
 xvfb=$!
 for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$fd_file")"
+started=()
+# Only the project's own prefix is shut down whole: a caller's prefix may be
+# running a game, so there only what this script started is ended.
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  if [ "$own_prefix" = 1 ]; then
+    wineserver -k 2>/dev/null || true
+  elif [ ${#started[@]} -gt 0 ]; then
+    kill "${started[@]}" 2>/dev/null || true
+  fi
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
 
 desktop="explorer /desktop=Tarnvik,1024x768"
 wine $desktop "$bin/practice_chat.exe" </dev/null >/dev/null 2>&1 &
+started+=($!)
 sleep 2
 wine $desktop "$bin/tarnvik.exe" </dev/null >/dev/null 2>&1 &
+started+=($!)
 # Shout one line into the practice chat window, as a user would: choose it,
 # tick "自动喊话", untick once the line is there. The driver runs in the same
 # virtual desktop and reports through a file.
 result="$root/build/run/shout-result.txt"
 rm -f "$result"
 wine $desktop "$bin/shout_demo.exe" --result "$(winepath -w "$result")" </dev/null >/dev/null 2>&1 &
+started+=($!)
 for _ in $(seq 600); do [ -s "$result" ] && break; sleep 0.1; done
 echo "Shout into the practice chat window: $(cat "$result" 2>/dev/null || echo 'no answer')"
 sleep 1
