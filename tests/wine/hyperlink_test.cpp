@@ -84,13 +84,63 @@ static void Restore(const SavedDefault& saved)
     RegCloseKey(key);
 }
 
+// The originals are also kept under HKEY_CURRENT_USER until the test has put
+// them back, so that a test killed half-way (a timeout) does not leave the
+// prefix without its http handler for every later run.
+static const char BACKUP_ROOT[] = "Software\\TarnvikTests";
+
+static std::string BackupKeyOf(const char* keyName)
+{
+    std::string name = std::string(BACKUP_ROOT) + "\\" + keyName;
+    for (size_t i = sizeof BACKUP_ROOT; i < name.size(); i++)
+        if (name[i] == '\\')
+            name[i] = '/';
+    return name;
+}
+
+static void WriteBackup(const SavedDefault& saved)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, BackupKeyOf(saved.key).c_str(), 0, NULL, 0, KEY_SET_VALUE, NULL, &key,
+                        NULL) != ERROR_SUCCESS)
+        return;
+    if (saved.existed)
+        RegSetValueExA(key, NULL, 0, saved.type, (const BYTE*)saved.data.data(), (DWORD)saved.data.size());
+    else
+        RegSetValueExA(key, "missing", 0, REG_SZ, (const BYTE*)"1", 2);
+    RegCloseKey(key);
+}
+
+// Puts back what a killed test left in its backup, if anything.
+static void RestoreLeftBackup(const char* keyName)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, BackupKeyOf(keyName).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    SavedDefault saved = {keyName, false, REG_SZ, ""};
+    char data[2048];
+    DWORD size = sizeof data;
+    if (RegQueryValueExA(key, "missing", NULL, NULL, NULL, NULL) != ERROR_SUCCESS &&
+        RegQueryValueExA(key, NULL, NULL, &saved.type, (BYTE*)data, &size) == ERROR_SUCCESS) {
+        saved.existed = true;
+        saved.data.assign(data, size);
+    }
+    RegCloseKey(key);
+    Restore(saved);
+}
+
 class Hyperlink : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_EQ(936u, GetACP());
+        RestoreLeftBackup(SHELL_COMMAND);
+        RestoreLeftBackup(HTM);
+        RegDeleteTreeA(HKEY_CURRENT_USER, BACKUP_ROOT);
         shell = SaveDefault(SHELL_COMMAND);
         htm = SaveDefault(HTM);
+        WriteBackup(shell);
+        WriteBackup(htm);
         ASSERT_TRUE(shell.existed) << "the prefix has a handler for http";
         char folder[MAX_PATH], path[MAX_PATH];
         GetTempPathA(MAX_PATH, folder);
@@ -107,6 +157,7 @@ protected:
         StopTarnvik(&tarnvik);
         Restore(shell);
         Restore(htm);
+        RegDeleteTreeA(HKEY_CURRENT_USER, BACKUP_ROOT);
         RegDeleteTreeA(HKEY_CLASSES_ROOT, TEST_TYPE);
         DeleteFileA(logPath.c_str());
     }

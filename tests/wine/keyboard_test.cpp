@@ -329,8 +329,16 @@ TEST_F(Keyboard, TitleBarKeepsActiveLookWhileAnotherWindowIsActive)
             EnableWindow(tarnvik.main, FALSE);
         ASSERT_NO_FATAL_FAILURE(ActivateFixture());
         EXPECT_NE(tarnvik.main, GetForegroundWindow()) << "deactivation proceeds";
-        Pump(500);
-        Screenshot fixtureActive = CaptureScreen(CaptionRect(fixture));
+        // Wait for the repaints: the fixture's caption turns active, and a
+        // disabled Tarnvik's caption turns inactive.
+        Screenshot fixtureActive;
+        WaitUntil([&] {
+            fixtureActive = CaptureScreen(CaptionRect(fixture));
+            return fixtureActive.pixels != fixtureInactive.pixels;
+        }, 3000);
+        if (!c.keepsLook)
+            WaitUntil([&] { return CaptureScreen(CaptionRect(tarnvik.main)).pixels != active.pixels; }, 3000);
+        Pump(100);
         // The screen does tell the two looks apart.
         ASSERT_FALSE(fixtureInactive.pixels.empty());
         ASSERT_NE(fixtureInactive.pixels, fixtureActive.pixels);
