@@ -96,11 +96,6 @@ HWND ControlWindow(int id)
     return form.controls[id - FIRST_CONTROL_ID];
 }
 
-static int IsMessageBox(int id)
-{
-    return id >= 编辑框1 && id <= 编辑框5;
-}
-
 // ---- events
 
 static void OnFormCommand(int id, int code)
@@ -167,10 +162,11 @@ static LRESULT ColorControl(HDC dc, COLORREF text, COLORREF back, HBRUSH brush)
     return (LRESULT)brush;
 }
 
-static LRESULT OnFormControlColor(UINT message, HDC dc, HWND control, WPARAM wParam, LPARAM lParam)
+static LRESULT OnFormControlColor(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    int id = GetDlgCtrlID(control);
-    if (message == WM_CTLCOLOREDIT && IsMessageBox(id))
+    HDC dc = (HDC)wParam;
+    int id = GetDlgCtrlID((HWND)lParam);
+    if (message == WM_CTLCOLOREDIT && IsMessageBoxId(id))
         return ColorControl(dc, RGB(0, 0, 0), MESSAGE_BOX_BACK, form.messageBoxBrush);
     if (message == WM_CTLCOLOREDIT && id == 编辑框)
         return ColorControl(dc, RGB(0, 0, 0), INTERVAL_BOX_BACK, form.intervalBoxBrush);
@@ -251,7 +247,7 @@ static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam,
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
-        return OnFormControlColor(message, (HDC)wParam, (HWND)lParam, wParam, lParam);
+        return OnFormControlColor(message, wParam, lParam);
     case WM_DESTROY:
         OnFormDestroy(window);
         return 0;
@@ -312,7 +308,7 @@ static void ConfigureControl(int id, HWND control)
         AttachIntervalBox(control);
         break;
     default:
-        if (IsMessageBox(id)) {
+        if (IsMessageBoxId(id)) {
             SendMessageA(control, EM_LIMITTEXT, MESSAGE_BOX_LIMIT, 0);
             SendMessageA(control, EM_SETSEL, 0, 0);
         }

@@ -49,18 +49,18 @@ static void OnLinkPaint(HWND link)
     PaintCaption(link, NULL, LinkColor(state), state->address, DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }
 
+static void Redraw(HWND link)
+{
+    InvalidateRect(link, NULL, FALSE);
+}
+
 static void OnLinkSetAddress(HWND link, const char* address)
 {
     HyperlinkState* state = StateOf(link);
     char* copy = TextDuplicate(address);
     TextFree(state->address);
     state->address = copy;
-    InvalidateRect(link, NULL, FALSE);
-}
-
-static void Redraw(HWND link)
-{
-    InvalidateRect(link, NULL, FALSE);
+    Redraw(link);
 }
 
 static void EndHover(HWND link, HyperlinkState* state)
@@ -173,11 +173,8 @@ static LRESULT CALLBACK HyperlinkProc(HWND link, UINT message, WPARAM wParam, LP
         return 0;
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT fills everything
-    case WM_SETTEXT: {
-        LRESULT result = DefWindowProcA(link, message, wParam, lParam);
-        InvalidateRect(link, NULL, FALSE);
-        return result;
-    }
+    case WM_SETTEXT:
+        return SetCaptionAndRedraw(link, wParam, lParam);
     case WM_MOUSEMOVE:
         OnLinkMouseMove(link, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;

@@ -20,3 +20,9 @@ enum ControlId {
 };
 
 enum { FIRST_CONTROL_ID = 超级链接框1, LAST_CONTROL_ID = 编辑框5 };
+
+// 1 for the ids of the five message boxes.
+inline int IsMessageBoxId(int id)
+{
+    return id >= 编辑框1 && id <= 编辑框5;
+}

@@ -56,7 +56,7 @@ static void MoveFocus(int step)
 static int IsMessageBoxWindow(HWND window)
 {
     int id = GetDlgCtrlID(window);
-    return id >= 编辑框1 && id <= 编辑框5 && ControlWindow(id) == window;
+    return IsMessageBoxId(id) && ControlWindow(id) == window;
 }
 
 int HandleNavigationKey(const MSG* message)

@@ -21,12 +21,17 @@ static void OnLabelPaint(HWND label)
     PaintCaption(label, state->font, state->textColor, NULL, DT_VCENTER | DT_LEFT);
 }
 
-static LRESULT OnLabelSetText(HWND label, WPARAM wParam, LPARAM lParam)
+static void OnLabelSetFont(HWND label, HFONT font, int redraw)
 {
-    LRESULT result = DefWindowProcA(label, WM_SETTEXT, wParam, lParam);
+    StateOf(label)->font = font;
+    if (redraw)
+        InvalidateRect(label, NULL, FALSE);
+}
+
+static void OnLabelSetColor(HWND label, COLORREF color)
+{
+    StateOf(label)->textColor = color;
     InvalidateRect(label, NULL, FALSE);
-    UpdateWindow(label);
-    return result;
 }
 
 static LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
@@ -45,17 +50,14 @@ static LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT fills everything
     case WM_SETTEXT:
-        return OnLabelSetText(label, wParam, lParam);
+        return SetCaptionAndRedraw(label, wParam, lParam);
     case WM_SETFONT:
-        StateOf(label)->font = (HFONT)wParam;
-        if (LOWORD(lParam))
-            InvalidateRect(label, NULL, FALSE);
+        OnLabelSetFont(label, (HFONT)wParam, LOWORD(lParam));
         return 0;
     case WM_GETFONT:
         return (LRESULT)StateOf(label)->font;
     case LABEL_SET_COLOR:
-        StateOf(label)->textColor = (COLORREF)wParam;
-        InvalidateRect(label, NULL, FALSE);
+        OnLabelSetColor(label, (COLORREF)wParam);
         return 0;
     }
     return DefWindowProcA(label, message, wParam, lParam);

@@ -43,3 +43,11 @@ void PaintCaption(HWND window, HFONT font, COLORREF color, const char* fallback,
     SelectObject(dc, oldFont);
     EndPaint(window, &ps);
 }
+
+LRESULT SetCaptionAndRedraw(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = DefWindowProcA(window, WM_SETTEXT, wParam, lParam);
+    InvalidateRect(window, NULL, FALSE);
+    UpdateWindow(window);
+    return result;
+}

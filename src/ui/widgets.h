@@ -26,3 +26,6 @@ void DetachWindowState(HWND window);
 // Fills the client area with the button face and draws the caption (or
 // `fallback` when the caption is empty) in one line with the given format.
 void PaintCaption(HWND window, HFONT font, COLORREF color, const char* fallback, UINT format);
+
+// WM_SETTEXT of a custom control: stores the caption and draws it at once.
+LRESULT SetCaptionAndRedraw(HWND window, WPARAM wParam, LPARAM lParam);
