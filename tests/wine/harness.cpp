@@ -6,33 +6,6 @@
 
 #include "ui/ids.h"
 
-void Pump(DWORD milliseconds)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= milliseconds)
-            return;
-        MsgWaitForMultipleObjects(0, NULL, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    }
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return done();
-        Pump(10);
-    }
-    return true;
-}
-
 DWORD WaitForExit(HANDLE process, DWORD timeoutMs)
 {
     WaitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
@@ -57,34 +30,6 @@ bool Launch(const std::string& commandLine, PROCESS_INFORMATION* process)
     line.push_back(0);
     *process = PROCESS_INFORMATION{};
     return CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, process) != 0;
-}
-
-struct Search {
-    DWORD processId;
-    const char* className;
-    HWND found;
-};
-
-static BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM value)
-{
-    Search* search = (Search*)value;
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && ClassOf(window) == search->className) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND WaitForWindow(DWORD processId, const char* className)
-{
-    Search search = {processId, className, NULL};
-    WaitUntil([&] {
-        EnumWindows(FindVisibleWindowOf, (LPARAM)&search);
-        return search.found != NULL;
-    }, 10000);
-    return search.found;
 }
 
 bool StartTarnvik(Tarnvik* tarnvik)
@@ -283,34 +228,9 @@ void DoubleClick(HWND window, int x, int y)
     PostMessageA(window, WM_LBUTTONUP, 0, at);
 }
 
-void DoubleClickItem(HWND list, int position)
-{
-    int height = (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-    SendMessageA(list, LB_SETTOPINDEX, position, 0);
-    int top = (int)SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-    DoubleClick(list, 20, (position - top) * height + height / 2);
-}
-
 void ClickButton(HWND button)
 {
     PostMessageA(button, BM_CLICK, 0, 0);
-}
-
-bool PressButton(HWND button)
-{
-    // A thread waiting in SendMessage still handles what is sent to it, such
-    // as Tarnvik's ShowWindow of a fixture window.
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
-}
-
-static int ItemOf(HWND list, HWND window)
-{
-    std::vector<ListItem> items = ListItems(list);
-    for (size_t i = 0; i < items.size(); i++)
-        if ((HWND)items[i].value == window)
-            return (int)i;
-    return -1;
 }
 
 bool ChooseTarget(const Tarnvik& tarnvik, HWND window)

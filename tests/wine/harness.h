@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-// ---- waiting: every wait pumps this thread's messages, because Tarnvik
-// sends to the fixture windows that this thread owns (ShowWindow).
-void Pump(DWORD milliseconds);
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+#include "drive.h"  // Pump, WaitUntil, WaitForWindow, ItemOf, DoubleClickItem, PressButton
+
 // Waits for the process to end; its exit code, or STILL_ACTIVE on timeout.
 DWORD WaitForExit(HANDLE process, DWORD timeoutMs = 10000);
 
@@ -20,8 +18,6 @@ DWORD WaitForExit(HANDLE process, DWORD timeoutMs = 10000);
 std::string ProgramPath(const char* exeName);
 
 bool Launch(const std::string& commandLine, PROCESS_INFORMATION* process);
-// The process's first visible top-level window of the class, or NULL.
-HWND WaitForWindow(DWORD processId, const char* className);
 
 struct Tarnvik {
     PROCESS_INFORMATION process;
@@ -54,12 +50,8 @@ std::vector<HWND> VisibleTitledWindows();
 // ---- input to Tarnvik's controls
 void Click(HWND window, int x, int y);
 void DoubleClick(HWND window, int x, int y);
-// Double-clicks the list box item at the position.
-void DoubleClickItem(HWND list, int position);
+// Posts a click and returns at once.
 void ClickButton(HWND button);
-// Clicks the button and returns once Tarnvik has handled the click, its
-// handlers included; pumps while it waits.
-bool PressButton(HWND button);
 // Makes the window the target: refreshes the list when the window is not
 // listed yet, double-clicks its item and waits for the status label.
 bool ChooseTarget(const Tarnvik& tarnvik, HWND window);

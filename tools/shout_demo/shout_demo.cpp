@@ -8,77 +8,15 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "drive.h"
 #include "ui/ids.h"
 
 static const int CHAT_HISTORY_ID = 100;  // the practice chat's list of lines
 static const DWORD WAIT_MS = 20000;
 
-struct Search {
-    const char* className;
-    HWND found;
-};
-
-static BOOL CALLBACK FindVisible(HWND window, LPARAM value)
-{
-    Search* search = (Search*)value;
-    char name[64];
-    if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) && strcmp(name, search->className) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-static HWND WaitForWindow(const char* className)
-{
-    DWORD start = GetTickCount();
-    do {
-        Search search = {className, NULL};
-        EnumWindows(FindVisible, (LPARAM)&search);
-        if (search.found)
-            return search.found;
-        Sleep(100);
-    } while (GetTickCount() - start < WAIT_MS);
-    return NULL;
-}
-
-// A click that returns once Tarnvik has handled it.
-static bool Press(HWND button)
-{
-    DWORD_PTR result;
-    return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
-}
-
-static int ItemOf(HWND list, HWND window)
-{
-    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; i++)
-        if ((HWND)SendMessageA(list, LB_GETITEMDATA, i, 0) == window)
-            return i;
-    return -1;
-}
-
-static void DoubleClickItem(HWND list, int position)
-{
-    SendMessageA(list, LB_SETTOPINDEX, position, 0);
-    int height = (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-    int top = (int)SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-    LPARAM at = MAKELPARAM(20, (position - top) * height + height / 2);
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list, WM_LBUTTONUP, 0, at);
-    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list, WM_LBUTTONUP, 0, at);
-}
-
 static bool WaitForLines(HWND history, LRESULT atLeast)
 {
-    DWORD start = GetTickCount();
-    while (SendMessageA(history, LB_GETCOUNT, 0, 0) < atLeast) {
-        if (GetTickCount() - start > WAIT_MS)
-            return false;
-        Sleep(50);
-    }
-    return true;
+    return WaitUntil([&] { return SendMessageA(history, LB_GETCOUNT, 0, 0) >= atLeast; }, WAIT_MS);
 }
 
 // The status label names the chosen window.
@@ -87,25 +25,20 @@ static bool WaitForTarget(HWND label, HWND chat)
     char expected[300] = "请[双击选择]-";
     size_t prompt = strlen(expected);
     GetWindowTextA(chat, expected + prompt, (int)(sizeof expected - prompt));
-    DWORD start = GetTickCount();
-    for (;;) {
+    return WaitUntil([&] {
         char text[300] = "";
         DWORD_PTR length = 0;
         SendMessageTimeoutA(label, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 5000, &length);
-        if (strcmp(text, expected) == 0)
-            return true;
-        if (GetTickCount() - start > WAIT_MS)
-            return false;
-        Sleep(50);
-    }
+        return strcmp(text, expected) == 0;
+    }, WAIT_MS);
 }
 
 static const char* Shout()
 {
-    HWND chat = WaitForWindow("TarnvikPracticeChat");
+    HWND chat = WaitForWindow(0, "TarnvikPracticeChat", WAIT_MS);
     if (!chat)
         return "no practice chat window";
-    HWND main = WaitForWindow("TarnvikMainWindow");
+    HWND main = WaitForWindow(0, "TarnvikMainWindow", WAIT_MS);
     if (!main)
         return "no Tarnvik window";
     HWND list = GetDlgItem(main, 列表框);
@@ -114,7 +47,7 @@ static const char* Shout()
     if (!list || !check || !history)
         return "controls not found";
 
-    if (ItemOf(list, chat) < 0 && !Press(GetDlgItem(main, 按钮2)))
+    if (ItemOf(list, chat) < 0 && !PressButton(GetDlgItem(main, 按钮2)))
         return "refresh did not answer";
     int position = ItemOf(list, chat);
     if (position < 0)
@@ -126,10 +59,10 @@ static const char* Shout()
     // An integer: the interval box keeps it when it loses the focus.
     SendMessageA(GetDlgItem(main, 编辑框), WM_SETTEXT, 0, (LPARAM)"1");
     LRESULT lines = SendMessageA(history, LB_GETCOUNT, 0, 0);
-    if (SendMessageA(check, BM_GETCHECK, 0, 0) != BST_CHECKED && !Press(check))
+    if (SendMessageA(check, BM_GETCHECK, 0, 0) != BST_CHECKED && !PressButton(check))
         return "the check box did not answer";
     bool shouted = WaitForLines(history, lines + 1);
-    Press(check);
+    PressButton(check);
     return shouted ? NULL : "no line arrived";
 }
 
