@@ -91,6 +91,8 @@ double TextToNumber(const char* text)
 {
     if (!text)
         text = "";
+    // The text's point is always "."; strtod reads the C runtime's own point,
+    // which is "." only while nobody has called setlocale.
     const char* decimalPoint = localeconv()->decimal_point;
     if (!decimalPoint || !*decimalPoint)
         decimalPoint = ".";

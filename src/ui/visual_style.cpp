@@ -299,6 +299,16 @@ static void DrawRadioMark(HDC dc, const RECT* box, COLORREF frame, COLORREF insi
     SelectObject(dc, oldPen);
 }
 
+// The inside of a check box's square or a radio button's circle.
+static COLORREF CheckBoxFillColor(const ButtonLook* look)
+{
+    if (!look->enabled)
+        return GetSysColor(COLOR_BTNFACE);
+    if (look->state & BST_PUSHED)
+        return PRESSED_FACE_COLOR;
+    return look->hot ? HOT_FACE_COLOR : GetSysColor(COLOR_WINDOW);
+}
+
 static void DrawCheckButton(HWND button, HDC dc, const RECT* client, const ButtonLook* look)
 {
     FillRect(dc, client, ParentBrush(button, dc, WM_CTLCOLORSTATIC));
@@ -325,10 +335,7 @@ static void DrawCheckButton(HWND button, HDC dc, const RECT* client, const Butto
         area.left = box.right + CHECK_TEXT_GAP;
 
     int type = look->style & BS_TYPEMASK;
-    COLORREF inside = look->enabled ? ((look->state & BST_PUSHED) ? PRESSED_FACE_COLOR
-                                       : look->hot              ? HOT_FACE_COLOR
-                                                                : GetSysColor(COLOR_WINDOW))
-                                    : GetSysColor(COLOR_BTNFACE);
+    COLORREF inside = CheckBoxFillColor(look);
     COLORREF frame = look->enabled && look->hot ? HOT_FRAME_COLOR : FRAME_COLOR;
     if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
         DrawRadioMark(dc, &box, frame, inside, (look->state & BST_CHECKED) != 0);
