@@ -31,14 +31,7 @@ protected:
         list = Control(tarnvik, 列表框);
         label = Control(tarnvik, 标签1);
     }
-    int PositionOf(HWND window)
-    {
-        std::vector<ListItem> items = ListItems(list);
-        for (size_t i = 0; i < items.size(); i++)
-            if (items[i].value == (LPARAM)window)
-                return (int)i;
-        return -1;
-    }
+    int PositionOf(HWND window) { return ItemOf(list, window); }
     // What the list should hold: visible titled windows in the order
     // EnumWindows reports them, without the given window.
     std::vector<ListItem> ExpectedItems(HWND leftOut)
