@@ -252,17 +252,21 @@ static LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// An ANSI window class of this process with a system colour as background;
+// registering it again does no harm.
+static void RegisterPlainClass(const char* name, int backgroundColor)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = FixtureProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.hbrBackground = (HBRUSH)(INT_PTR)(backgroundColor + 1);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
 HWND MakeFixtureWindow(const char* title, bool visible)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = FixtureProc;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-        wc.lpszClassName = "TarnvikTestFixture";
-        registered = RegisterClassA(&wc) != 0;
-    }
+    RegisterPlainClass("TarnvikTestFixture", COLOR_WINDOW);
     HWND window = CreateWindowExA(0, "TarnvikTestFixture", title, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, NULL, NULL,
                                   GetModuleHandleA(NULL), NULL);
     if (visible)
@@ -272,15 +276,7 @@ HWND MakeFixtureWindow(const char* title, bool visible)
 
 HWND MakeButtonFaceWindow(int left, int top, int width, int height)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "TarnvikButtonFace";
-        registered = RegisterClassA(&wc) != 0;
-    }
+    RegisterPlainClass("TarnvikButtonFace", COLOR_BTNFACE);
     HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "TarnvikButtonFace", "", WS_POPUP, left, top, width,
                                   height, NULL, NULL, GetModuleHandleA(NULL), NULL);
     ShowWindow(window, SW_SHOWNOACTIVATE);
